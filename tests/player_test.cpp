@@ -20,9 +20,8 @@ std::string report(const std::string &health, const std::string &oxygen) {
            "%\nMetal: 0/50\n";
 }
 
-TEST(Player, NamedPlayerStartsWithNoMetalAndFullOxygen) {
-    const Player player("Brumo");
-    EXPECT_EQ(player.get_name(), "Brumo");
+void expect_fresh(const Player &player, const std::string &name) {
+    EXPECT_EQ(player.get_name(), name);
     EXPECT_EQ(player.get_health(), 10);
     EXPECT_EQ(player.get_max_health(), 10);
     EXPECT_EQ(player.get_damage(), 2);
@@ -30,15 +29,9 @@ TEST(Player, NamedPlayerStartsWithNoMetalAndFullOxygen) {
     EXPECT_EQ(player.get_oxygen(), 100);
 }
 
-TEST(Player, DefaultPlayerIsZorvWithEveryCounterSet) {
-    const Player player;
-    EXPECT_EQ(player.get_name(), "Zorv");
-    EXPECT_EQ(player.get_health(), 10);
-    EXPECT_EQ(player.get_max_health(), 10);
-    EXPECT_EQ(player.get_damage(), 2);
-    EXPECT_EQ(player.get_metal(), 0);
-    EXPECT_EQ(player.get_oxygen(), 100);
-}
+TEST(Player, NamedPlayerStartsWithNoMetalAndFullOxygen) { expect_fresh(Player("Brumo"), "Brumo"); }
+
+TEST(Player, DefaultPlayerIsZorvWithEveryCounterSet) { expect_fresh(Player(), "Zorv"); }
 
 TEST(Player, MoveAssignmentOverDefaultTakesEverything) {
     Player target;
@@ -46,12 +39,7 @@ TEST(Player, MoveAssignmentOverDefaultTakesEverything) {
     target.lower_oxygen(30);
     target.lower_health(4);
     target = Player("Brumo");
-    EXPECT_EQ(target.get_name(), "Brumo");
-    EXPECT_EQ(target.get_health(), 10);
-    EXPECT_EQ(target.get_max_health(), 10);
-    EXPECT_EQ(target.get_damage(), 2);
-    EXPECT_EQ(target.get_metal(), 0);
-    EXPECT_EQ(target.get_oxygen(), 100);
+    expect_fresh(target, "Brumo");
 }
 
 TEST(Player, OxygenAndMetalChangeByTheValue) {

@@ -59,7 +59,9 @@ void Game::start_game() {
         print_main_menu();
         // Not ended: reading from the tied input stream flushes the prompt.
         std::cout << "Wpisz numer: ";
-        gameRunning = play_turn(read_choice());
+        // Nobody can play a game they cannot see: once the console stops
+        // taking output, reading more replies would only go on in the dark.
+        gameRunning = std::cout && play_turn(read_choice());
     }
 }
 

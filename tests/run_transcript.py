@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Plays one recorded game and compares what the game wrote with what it should.
 
-usage: run_transcript.py GAME NAME.in NAME.out
+usage: run_transcript.py NAME.in NAME.out GAME [ARG...]
 
 The first line of NAME.in describes the case and is not typed; the rest are the
 player's keys, sent as they stand. NAME.out holds the exact bytes the game must
-write. The game must also exit with status 0 and end by itself in time.
+write. The game must also exit with status 0, write nothing to standard error
+and end by itself in time. GAME may be a wrapper, such as a memory checker,
+followed by the game and its arguments.
 """
 
 import difflib
@@ -16,7 +18,8 @@ TIME_LIMIT_SECONDS = 10
 
 
 def main() -> int:
-    game, input_path, expected_path = sys.argv[1:4]
+    input_path, expected_path = sys.argv[1:3]
+    game = sys.argv[3:]
     with open(input_path, "rb") as recorded:
         description = recorded.readline().decode().strip()
         keys = recorded.read()
@@ -24,7 +27,7 @@ def main() -> int:
         expected = expected_file.read()
 
     try:
-        result = subprocess.run([game], input=keys, capture_output=True, timeout=TIME_LIMIT_SECONDS)
+        result = subprocess.run(game, input=keys, capture_output=True, timeout=TIME_LIMIT_SECONDS)
     except subprocess.TimeoutExpired:
         print(f"{description}\nthe game did not end within {TIME_LIMIT_SECONDS} s")
         return 1

@@ -18,7 +18,10 @@ std::int32_t read_choice() {
 
 } // namespace
 
+// The player begins as the default castaway and is replaced at once by the
+// named one, so the move assignment of Player is what carries a player over.
 Game::Game(std::string playerName) {
+    // cppcheck-suppress useInitializationList
     player = Player(std::move(playerName));
     std::cout << player.get_name() << std::endl;
 }

@@ -17,7 +17,7 @@ public:
 
 private:
     void print_introduction() const;
-    bool can_build_ship() const;
+    [[nodiscard]] bool can_build_ship() const;
     // Carries out one choice and tells whether the game goes on.
     bool play_turn(std::int32_t playerChoice);
 

@@ -15,8 +15,8 @@ public:
     Player();
     explicit Player(std::string playerName);
 
-    std::int32_t get_metal() const;
-    std::int32_t get_oxygen() const;
+    [[nodiscard]] std::int32_t get_metal() const;
+    [[nodiscard]] std::int32_t get_oxygen() const;
 
     void lower_oxygen(std::int32_t value);
     void add_oxygen(std::int32_t value);

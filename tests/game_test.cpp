@@ -6,40 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "named_case.h"
-
 #include "console_test.h"
+#include "game_texts.h"
+#include "named_case.h"
 
 namespace {
 
-const std::string rule = "--------------------------------------------------------\n";
-
-const std::string introduction =
-    rule + "Rozbiles sie na ksiezycu!\n"
-           "Twoim zadaniem jest przetrwanie i zdobycie wystarczajaco duzo surowcow by zbudowac "
-           "statek do domu\n"
-           "Uwazaj na zapasy swojego tlenu, bez niego nie mozesz dalej grac\n"
-           "PowodzeniaBrumo!\n"
-           "\n";
-
-const std::string menuHead = "Co chcesz zrobic?\n" + rule +
-                             "[1] Sprawdz swoj stan\n"
-                             "[2] Odpocznij\n"
-                             "[3] Szukaj zasobow\n";
-const std::string shipLine = "[4] Zbuduj statek\n";
-const std::string menuTail = "[0] Wyjdz z gry\n";
-const std::string prompt = "Wpisz numer: ";
-
-const std::string plainTurn = menuHead + menuTail + prompt;
-const std::string shipTurn = menuHead + shipLine + menuTail + prompt;
-
-const std::string farewell = "Do zobaczenia!\n";
-const std::string refusal =
-    "Ha, Ha bardzo smieszne zbierz wystarczjaca ilosc metalu i zbuduj statek\n";
-const std::string victory = "gracz wygrywa\n"
-                            "Pomyslnie zbudowales statek i wydostales sie z ksiezyca!\n"
-                            "Dzieki za gre!\n";
-const std::string defeat = "Gracz przegrywa!\nKoniec gry! Sproboj ponownie!\n";
+using namespace texts;
 
 Player player_with_metal(std::int32_t metal) {
     Player player("Brumo");
@@ -57,23 +30,21 @@ using GameConsole = ConsoleTest;
 
 TEST_F(GameConsole, ConstructorWritesOnlyTheNameLine) {
     const Game game("Brumo");
-    EXPECT_EQ(written(), "Brumo\n");
+    EXPECT_EQ(written(), nameLine);
 }
 
 TEST_F(GameConsole, LeavingAtOnce) {
     type("0\n");
     Game game("Brumo");
     game.start_game();
-    EXPECT_EQ(written(), "Brumo\n" + introduction + plainTurn + farewell);
+    EXPECT_EQ(written(), opening + plainTurn + farewell);
 }
 
 TEST_F(GameConsole, ReadyPlayerKeepsWhatItCarries) {
     type("1\n0\n");
     Game game(player_with_metal(12));
     game.start_game();
-    EXPECT_EQ(written(), "Brumo\n" + introduction + plainTurn + "stan gracza\n" + rule +
-                             "Zycie: 10/10\natak: 2\nTlen: 100%\nMetal: 12/50\n" + plainTurn +
-                             farewell);
+    EXPECT_EQ(written(), opening + plainTurn + report(10, 100, 12) + plainTurn + farewell);
 }
 
 struct ShipCase {
@@ -105,14 +76,14 @@ TEST_F(GameConsole, BuildingWithFiftyMetalWinsAndEndsTheGame) {
     type("4\n1\n");
     Game game(player_with_metal(50));
     game.start_game();
-    EXPECT_EQ(written(), "Brumo\n" + introduction + shipTurn + victory);
+    EXPECT_EQ(written(), opening + shipTurn + victory);
 }
 
 TEST_F(GameConsole, BuildingWithFortyNineMetalIsRefusedAndPlayGoesOn) {
     type("4\n0\n");
     Game game(player_with_metal(49));
     game.start_game();
-    EXPECT_EQ(written(), "Brumo\n" + introduction + plainTurn + refusal + plainTurn + farewell);
+    EXPECT_EQ(written(), opening + plainTurn + refusal + plainTurn + farewell);
 }
 
 class SearchWithoutHealth : public GameConsole,
@@ -122,7 +93,7 @@ TEST_P(SearchWithoutHealth, LosesAndEndsTheGame) {
     type("3\n1\n");
     Game game(player_with_health(GetParam()));
     game.start_game();
-    EXPECT_EQ(written(), "Brumo\n" + introduction + plainTurn + defeat);
+    EXPECT_EQ(written(), opening + plainTurn + defeat);
 }
 
 INSTANTIATE_TEST_SUITE_P(HealthAtOrBelowZero, SearchWithoutHealth, ::testing::Values(0, -1, -50));
@@ -131,15 +102,14 @@ TEST_F(GameConsole, SearchWithAnyHealthLeftWritesNothing) {
     type("3\n0\n");
     Game game(player_with_health(1));
     game.start_game();
-    EXPECT_EQ(written(), "Brumo\n" + introduction + plainTurn + plainTurn + farewell);
+    EXPECT_EQ(written(), opening + plainTurn + plainTurn + farewell);
 }
 
 TEST_F(GameConsole, EndOfInputLeaves) {
     type("2");
     Game game("Brumo");
     game.start_game();
-    EXPECT_EQ(written(), "Brumo\n" + introduction + plainTurn + "Brumo odpoczywa. 2% tlenu\n\n" +
-                             plainTurn + farewell);
+    EXPECT_EQ(written(), opening + plainTurn + restMessage + plainTurn + farewell);
 }
 
 } // namespace

@@ -7,18 +7,14 @@
 #include <gtest/gtest.h>
 
 #include "console_test.h"
+#include "game_texts.h"
 
 namespace {
 
 constexpr std::int32_t maxCounter = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t minCounter = std::numeric_limits<std::int32_t>::min();
 
-const std::string rule = "--------------------------------------------------------\n";
-
-std::string report(const std::string &health, const std::string &oxygen) {
-    return "stan gracza\n" + rule + "Zycie: " + health + "/10\natak: 2\nTlen: " + oxygen +
-           "%\nMetal: 0/50\n";
-}
+using texts::report;
 
 void expect_fresh(const Player &player, const std::string &name) {
     EXPECT_EQ(player.get_name(), name);
@@ -80,7 +76,7 @@ using PlayerConsole = ConsoleTest;
 TEST_F(PlayerConsole, ReportShowsTheStartingState) {
     const Player player("Brumo");
     player.display_player_info();
-    EXPECT_EQ(written(), report("10", "100"));
+    EXPECT_EQ(written(), report(10, 100));
 }
 
 TEST_F(PlayerConsole, ReportShowsEveryCounterAsItStands) {
@@ -89,15 +85,14 @@ TEST_F(PlayerConsole, ReportShowsEveryCounterAsItStands) {
     player.lower_oxygen(150);
     player.add_metal(-3);
     player.display_player_info();
-    EXPECT_EQ(written(),
-              "stan gracza\n" + rule + "Zycie: -15/10\natak: 2\nTlen: -50%\nMetal: -3/50\n");
+    EXPECT_EQ(written(), report(-15, -50, -3));
 }
 
 TEST_F(PlayerConsole, RestWritesItsMessageThenCostsOxygenAndHeals) {
     Player player("Brumo");
     player.lower_health(7);
     player.rest();
-    EXPECT_EQ(written(), "Brumo odpoczywa. 2% tlenu\n\n");
+    EXPECT_EQ(written(), texts::restMessage);
     EXPECT_EQ(player.get_oxygen(), 98);
     EXPECT_EQ(player.get_health(), 8);
     player.rest();
@@ -116,7 +111,7 @@ TEST_F(PlayerConsole, RestingPastEmptyOxygenGoesBelowZero) {
     EXPECT_EQ(player.get_health(), 10);
     forget_written();
     player.display_player_info();
-    EXPECT_EQ(written(), report("10", "-2"));
+    EXPECT_EQ(written(), report(10, -2));
 }
 
 } // namespace

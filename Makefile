@@ -12,7 +12,7 @@ SANITIZE_DIR := build-sanitize
 COVERAGE_DIR := build-coverage
 FUZZ_DIR     := build-fuzz
 
-.PHONY: all configure play test sanitize coverage fuzz lint clean
+.PHONY: all configure play test package sanitize coverage fuzz lint clean
 
 all: configure
 	$(CMAKE) --build $(BUILD_DIR) --parallel $(JOBS)
@@ -25,6 +25,10 @@ play: all
 
 test: all
 	$(CTEST) --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+
+# A Debian package of the game and its manual page, left in the build folder.
+package: all
+	cd $(BUILD_DIR) && cpack
 
 # The game and all of its tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize:

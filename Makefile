@@ -12,7 +12,7 @@ SANITIZE_DIR := build-sanitize
 COVERAGE_DIR := build-coverage
 FUZZ_DIR     := build-fuzz
 
-.PHONY: all configure play test package sanitize coverage fuzz lint clean
+.PHONY: all configure play test bench package sanitize coverage fuzz lint clean
 
 all: configure
 	$(CMAKE) --build $(BUILD_DIR) --parallel $(JOBS)
@@ -25,6 +25,11 @@ play: all
 
 test: all
 	$(CTEST) --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
+
+# The game against the least any implementation can do (needs hyperfine and valgrind).
+bench: all
+	python3 bench/run_bench.py $(BUILD_DIR)/rozbitek $(BUILD_DIR)/bench/floor \
+	  $(BUILD_DIR)/tests/peak_memory $(BUILD_DIR)/bench-work
 
 # A Debian package of the game and its manual page, left in the build folder.
 package: all

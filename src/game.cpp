@@ -23,36 +23,36 @@ std::int32_t read_choice() {
 Game::Game(std::string playerName) {
     // cppcheck-suppress useInitializationList
     player = Player(std::move(playerName));
-    std::cout << player.get_name() << std::endl;
+    write_line({player.get_name(), "\n"});
 }
 
 Game::Game(Player readyPlayer) : player(std::move(readyPlayer)) {
-    std::cout << player.get_name() << std::endl;
+    write_line({player.get_name(), "\n"});
 }
 
 void Game::print_introduction() const {
-    std::cout << ruleLine << std::endl;
-    std::cout << "Rozbiles sie na ksiezycu!" << std::endl;
-    std::cout << "Twoim zadaniem jest przetrwanie i zdobycie wystarczajaco duzo surowcow by "
-                 "zbudowac statek do domu"
-              << std::endl;
-    std::cout << "Uwazaj na zapasy swojego tlenu, bez niego nie mozesz dalej grac" << std::endl;
-    std::cout << "Powodzenia" << player.get_name() << "!" << std::endl;
-    std::cout << std::endl;
+    write_line({ruleLine});
+    write_line({"Rozbiles sie na ksiezycu!\n"});
+    write_line(
+        {"Twoim zadaniem jest przetrwanie i zdobycie wystarczajaco duzo surowcow by zbudowac "
+         "statek do domu\n"});
+    write_line({"Uwazaj na zapasy swojego tlenu, bez niego nie mozesz dalej grac\n"});
+    write_line({"Powodzenia", player.get_name(), "!\n"});
+    write_line({"\n"});
 }
 
 bool Game::can_build_ship() const { return player.get_metal() >= metalForShip; }
 
 void Game::print_main_menu() const {
-    std::cout << "Co chcesz zrobic?" << std::endl;
-    std::cout << ruleLine << std::endl;
-    std::cout << "[1] Sprawdz swoj stan" << std::endl;
-    std::cout << "[2] Odpocznij" << std::endl;
-    std::cout << "[3] Szukaj zasobow" << std::endl;
+    write_line({"Co chcesz zrobic?\n"});
+    write_line({ruleLine});
+    write_line({"[1] Sprawdz swoj stan\n"});
+    write_line({"[2] Odpocznij\n"});
+    write_line({"[3] Szukaj zasobow\n"});
     if (can_build_ship()) {
-        std::cout << "[4] Zbuduj statek" << std::endl;
+        write_line({"[4] Zbuduj statek\n"});
     }
-    std::cout << "[0] Wyjdz z gry" << std::endl;
+    write_line({"[0] Wyjdz z gry\n"});
 }
 
 void Game::start_game() {
@@ -60,8 +60,7 @@ void Game::start_game() {
     bool gameRunning = true;
     while (gameRunning) {
         print_main_menu();
-        // Not ended: reading from the tied input stream flushes the prompt.
-        std::cout << "Wpisz numer: ";
+        write_text("Wpisz numer: ");
         // Nobody can play a game they cannot see: once the console stops
         // taking output, reading more replies would only go on in the dark.
         gameRunning = std::cout && play_turn(read_choice());
@@ -71,7 +70,7 @@ void Game::start_game() {
 bool Game::play_turn(std::int32_t playerChoice) {
     switch (playerChoice) {
     case 0:
-        std::cout << "Do zobaczenia!" << std::endl;
+        write_line({"Do zobaczenia!\n"});
         return false;
     case 1:
         player.display_player_info();
@@ -81,20 +80,19 @@ bool Game::play_turn(std::int32_t playerChoice) {
         return true;
     case 3:
         if (player.get_health() <= 0) {
-            std::cout << "Gracz przegrywa!" << std::endl;
-            std::cout << "Koniec gry! Sproboj ponownie!" << std::endl;
+            write_line({"Gracz przegrywa!\n"});
+            write_line({"Koniec gry! Sproboj ponownie!\n"});
             return false;
         }
         return true;
     case 4:
         if (can_build_ship()) {
-            std::cout << "gracz wygrywa" << std::endl;
-            std::cout << "Pomyslnie zbudowales statek i wydostales sie z ksiezyca!" << std::endl;
-            std::cout << "Dzieki za gre!" << std::endl;
+            write_line({"gracz wygrywa\n"});
+            write_line({"Pomyslnie zbudowales statek i wydostales sie z ksiezyca!\n"});
+            write_line({"Dzieki za gre!\n"});
             return false;
         }
-        std::cout << "Ha, Ha bardzo smieszne zbierz wystarczjaca ilosc metalu i zbuduj statek"
-                  << std::endl;
+        write_line({"Ha, Ha bardzo smieszne zbierz wystarczjaca ilosc metalu i zbuduj statek\n"});
         return true;
     default:
         return true;

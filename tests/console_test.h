@@ -22,7 +22,7 @@ protected:
         std::cout.clear();
     }
 
-    void type(const std::string &replies) { input.str(replies); }
+    void type(const std::string& replies) { input.str(replies); }
 
     std::string written() const { return output.str(); }
 
@@ -31,6 +31,6 @@ protected:
 private:
     std::ostringstream output;
     std::istringstream input;
-    std::streambuf *savedOutput = nullptr;
-    std::streambuf *savedInput = nullptr;
+    std::streambuf* savedOutput = nullptr;
+    std::streambuf* savedInput = nullptr;
 };

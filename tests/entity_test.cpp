@@ -46,18 +46,18 @@ TEST(Entity, MoveAssignmentTakesEveryField) {
 }
 
 struct HealthChange {
-    const char *name;
+    const char* name;
     std::int32_t loweredBy; // taken from the starting 10 before the change
     std::int32_t added;
     std::int32_t expected;
 };
 
-void PrintTo(const HealthChange &change, std::ostream *out) { *out << change.name; }
+void PrintTo(const HealthChange& change, std::ostream* out) { *out << change.name; }
 
 class AddHealth : public ::testing::TestWithParam<HealthChange> {};
 
 TEST_P(AddHealth, HealsUpToTheCeilingAndHurtsWithoutFloor) {
-    const HealthChange &change = GetParam();
+    const HealthChange& change = GetParam();
     Entity entity("Brumo");
     entity.lower_health(change.loweredBy);
     entity.add_health(change.added);
@@ -79,18 +79,18 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 struct HealthLoss {
-    const char *name;
+    const char* name;
     std::int32_t first;
     std::int32_t second;
     std::int32_t expected;
 };
 
-void PrintTo(const HealthLoss &loss, std::ostream *out) { *out << loss.name; }
+void PrintTo(const HealthLoss& loss, std::ostream* out) { *out << loss.name; }
 
 class LowerHealth : public ::testing::TestWithParam<HealthLoss> {};
 
 TEST_P(LowerHealth, LowersByTheValueAndSaturates) {
-    const HealthLoss &loss = GetParam();
+    const HealthLoss& loss = GetParam();
     Entity entity("Brumo");
     entity.lower_health(loss.first);
     entity.lower_health(loss.second);

@@ -48,12 +48,12 @@ TEST_F(GameConsole, ReadyPlayerKeepsWhatItCarries) {
 }
 
 struct ShipCase {
-    const char *name;
+    const char* name;
     std::int32_t metal;
     bool shipLineShown;
 };
 
-void PrintTo(const ShipCase &ship, std::ostream *out) { *out << ship.name; }
+void PrintTo(const ShipCase& ship, std::ostream* out) { *out << ship.name; }
 
 class MenuShipLine : public GameConsole, public ::testing::WithParamInterface<ShipCase> {};
 

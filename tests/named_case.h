@@ -7,7 +7,7 @@
 
 // Rows of a table of cases carry a `name` that becomes the test's name in CTest.
 struct CaseName {
-    template <class Row> std::string operator()(const ::testing::TestParamInfo<Row> &row) const {
+    template <class Row> std::string operator()(const ::testing::TestParamInfo<Row>& row) const {
         return row.param.name;
     }
 };

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fputs("usage: peak_memory COMMAND [ARG...]\n", stderr);
         return 2;

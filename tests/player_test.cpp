@@ -16,7 +16,7 @@ constexpr std::int32_t minCounter = std::numeric_limits<std::int32_t>::min();
 
 using texts::report;
 
-void expect_fresh(const Player &player, const std::string &name) {
+void expect_fresh(const Player& player, const std::string& name) {
     EXPECT_EQ(player.get_name(), name);
     EXPECT_EQ(player.get_health(), 10);
     EXPECT_EQ(player.get_max_health(), 10);

@@ -6,9 +6,27 @@ usage: run_package_check.py CPACK BUILD_DIR TRANSCRIPTS_DIR
 
 import glob
 import os
+import re
 import subprocess
 import sys
 import tempfile
+
+
+# The Debian packages that hold the libraries the game may be linked with.
+PACKAGE_OF_LIBRARY = {
+    "libc.so.6": "libc6",
+    "ld-linux-x86-64.so.2": "libc6",
+    "libm.so.6": "libc6",
+    "libstdc++.so.6": "libstdc++6",
+    "libgcc_s.so.1": "libgcc-s1",
+}
+
+
+def needed_libraries(program):
+    dynamic = subprocess.run(
+        ["readelf", "--dynamic", program], check=True, capture_output=True, text=True
+    ).stdout
+    return re.findall(r"\(NEEDED\)\s+Shared library: \[([^\]]+)\]", dynamic)
 
 
 def main():
@@ -40,10 +58,7 @@ def main():
                 failures.append(f"no {needed} field")
         if "\n" not in field("Description"):
             failures.append("no long description")
-        depends = field("Depends")
-        for library in ("libc6", "libstdc++6"):
-            if library not in depends:
-                failures.append(f"Depends lacks {library}: {depends!r}")
+        depends = [entry.split()[0] for entry in field("Depends").split(",") if entry.strip()]
 
         root = os.path.join(work, "root")
         subprocess.run(["dpkg-deb", "--extract", package, root], check=True)
@@ -53,6 +68,10 @@ def main():
             if not os.path.isfile(path):
                 failures.append(f"missing {os.path.relpath(path, root)}")
         if os.path.isfile(game):
+            for library in needed_libraries(game):
+                package_name = PACKAGE_OF_LIBRARY.get(library)
+                if package_name not in depends:
+                    failures.append(f"the game needs {library}, Depends is {depends}")
             played = subprocess.run([game], input=b"2\n1\n0\n", capture_output=True, timeout=10)
             with open(os.path.join(transcripts, "rest_then_report.out"), "rb") as expected:
                 if played.stdout != expected.read() or played.returncode != 0:

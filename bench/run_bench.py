@@ -78,7 +78,8 @@ def row(label, game, floor, unit, ratio_target=None, game_target=None):
     if ratio_target is not None:
         verdict = f"ratio <= {ratio_target}: {'met' if ratio <= ratio_target else 'MISSED'}"
     else:
-        verdict = f"game <= {game_target:,} {unit}: {'met' if game <= game_target else 'MISSED'}"
+        limit = f"{game_target:,} {unit}".strip()
+        verdict = f"game <= {limit}: {'met' if game <= game_target else 'MISSED'}"
     print(f"{label:<26}{game:>14,.2f} {unit:<5}{floor:>14,.2f} {unit:<5}{ratio:>8.2f}   {verdict}")
 
 
@@ -95,7 +96,8 @@ def main():
         if game_output != output_of(floor, path):
             print(f"the game and the floor write different bytes on {path}")
             return 1
-    print(f"{turns:,} turns: the game and the floor write the same {len(game_output):,} bytes\n")
+        print(f"{os.path.basename(path)}: the game and the floor write the same {len(game_output):,} bytes")
+    print()
 
     game_turns, floor_turns = median_seconds([game, floor], turns_path, 20, work)
     game_leave, floor_leave = median_seconds([game, floor], None, 1000, work)

@@ -1,7 +1,9 @@
 #include "game.h"
 
 #include <cstdint>
+#include <iostream>
 #include <ostream>
+#include <streambuf>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -110,6 +112,29 @@ TEST_F(GameConsole, EndOfInputLeaves) {
     Game game("Brumo");
     game.start_game();
     EXPECT_EQ(written(), opening + plainTurn + restMessage + plainTurn + farewell);
+}
+
+// A console that takes nothing: every write and every flush fails.
+class BrokenConsole : public std::streambuf {
+protected:
+    int_type overflow(int_type /*unused*/) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char* /*unused*/, std::streamsize /*unused*/) override {
+        return 0;
+    }
+    int sync() override { return -1; }
+};
+
+TEST_F(GameConsole, OutputThatFailsEndsTheGameBeforeAnyReplyIsRead) {
+    type("2\n2\n2\n");
+    BrokenConsole broken;
+    std::cout.rdbuf(&broken);
+    Game game("Brumo");
+    EXPECT_TRUE(std::cout.bad());
+    game.start_game();
+    EXPECT_TRUE(std::cout.bad());
+    std::string unread;
+    std::getline(std::cin, unread);
+    EXPECT_EQ(unread, "2");
 }
 
 } // namespace

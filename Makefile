@@ -45,6 +45,7 @@ sanitize:
 # Line and branch coverage of src/ over the whole suite (gcc and gcovr).
 coverage:
 	$(CMAKE) -S . -B $(COVERAGE_DIR) -DCMAKE_BUILD_TYPE=Debug -DROZBITEK_COVERAGE=ON $(CMAKE_FLAGS)
+	find $(COVERAGE_DIR) -name '*.gcda' -delete
 	$(CMAKE) --build $(COVERAGE_DIR) --parallel $(JOBS)
 	find $(COVERAGE_DIR) -name '*.gcda' -delete
 	$(CTEST) --test-dir $(COVERAGE_DIR) --output-on-failure --parallel $(JOBS)

@@ -1,5 +1,7 @@
 #include "game.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <iostream>
 #include <ostream>
@@ -114,27 +116,58 @@ TEST_F(GameConsole, EndOfInputLeaves) {
     EXPECT_EQ(written(), opening + plainTurn + restMessage + plainTurn + farewell);
 }
 
-// A console that takes nothing: every write and every flush fails.
-class BrokenConsole : public std::streambuf {
+// A console with room for so many characters: what does not fit is refused,
+// and a flush fails once anything was refused, or always if so told.
+class CrampedConsole : public std::streambuf {
+public:
+    CrampedConsole(std::size_t roomLeft, bool alwaysFailFlush)
+        : room(roomLeft), flushFails(alwaysFailFlush) {}
+
 protected:
     int_type overflow(int_type /*unused*/) override { return traits_type::eof(); }
-    std::streamsize xsputn(const char* /*unused*/, std::streamsize /*unused*/) override {
-        return 0;
+    std::streamsize xsputn(const char* /*unused*/, std::streamsize count) override {
+        const auto taken = std::min(room, static_cast<std::size_t>(count));
+        room -= taken;
+        refused = refused || taken < static_cast<std::size_t>(count);
+        return static_cast<std::streamsize>(taken);
     }
-    int sync() override { return -1; }
+    int sync() override { return flushFails || refused ? -1 : 0; }
+
+private:
+    std::size_t room;
+    bool flushFails;
+    bool refused = false;
 };
 
-TEST_F(GameConsole, OutputThatFailsEndsTheGameBeforeAnyReplyIsRead) {
-    type("2\n2\n2\n");
-    BrokenConsole broken;
-    std::cout.rdbuf(&broken);
+struct LostOutput {
+    const char* name;
+    std::size_t room;
+    bool flushFails;
+    std::size_t charactersRead; // of the replies "2\n2\n2\n"
+};
+
+void PrintTo(const LostOutput& lost, std::ostream* out) { *out << lost.name; }
+
+class OutputLost : public GameConsole, public ::testing::WithParamInterface<LostOutput> {};
+
+// However the console fails, the game stops writing and reads no further reply.
+TEST_P(OutputLost, EndsTheGameWithoutReadingOn) {
+    const std::string replies = "2\n2\n2\n";
+    type(replies);
+    CrampedConsole console(GetParam().room, GetParam().flushFails);
+    std::cout.rdbuf(&console);
     Game game("Brumo");
-    EXPECT_TRUE(std::cout.bad());
     game.start_game();
     EXPECT_TRUE(std::cout.bad());
-    std::string unread;
-    std::getline(std::cin, unread);
-    EXPECT_EQ(unread, "2");
+    const auto unread = static_cast<std::size_t>(std::cin.rdbuf()->in_avail());
+    EXPECT_EQ(replies.size() - unread, GetParam().charactersRead);
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OutputLost,
+    ::testing::Values(LostOutput{"NoRoomAtAll", 0, false, 0},
+                      LostOutput{"EveryFlushFails", 1000000, true, 0},
+                      LostOutput{"PromptLost", (opening + menuHead + menuTail).size(), false, 0},
+                      LostOutput{"AnswerLost", (opening + plainTurn).size(), false, 1}),
+    CaseName());
 } // namespace

@@ -99,22 +99,22 @@ class Run:
             self.check(peak_kib <= limit * 1024, f"peak memory above {limit} MiB")
 
 
+def play_huge_reply(run, filler, tail, transcript):
+    game, start = run.play(chunks=huge(filler, 64 * MIB, tail), measure=True)
+    output, seconds = run.finish(game, start)
+    print(f"64 MiB of {filler!r}: {seconds:.2f} s")
+    run.expect_transcript(output, game.returncode, transcript)
+    run.expect_peak_memory(game)
+
+
 def huge_digits(run):
     """64 MiB of digits is one number past the range: ignored, then the game leaves."""
-    game, start = run.play(chunks=huge(b"7", 64 * MIB, b"\n1\n"), measure=True)
-    output, seconds = run.finish(game, start)
-    print(f"64 MiB of digits: {seconds:.2f} s")
-    run.expect_transcript(output, game.returncode, "out_of_range")
-    run.expect_peak_memory(game)
+    play_huge_reply(run, b"7", b"\n1\n", "out_of_range")
 
 
 def huge_blanks(run):
     """64 MiB of blanks before a choice write nothing; the choice is then played."""
-    game, start = run.play(chunks=huge(b" ", 64 * MIB, b"1"), measure=True)
-    output, seconds = run.finish(game, start)
-    print(f"64 MiB of blanks: {seconds:.2f} s")
-    run.expect_transcript(output, game.returncode, "end_of_input")
-    run.expect_peak_memory(game)
+    play_huge_reply(run, b" ", b"1", "end_of_input")
 
 
 def stdin_null(run):

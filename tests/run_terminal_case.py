@@ -41,9 +41,12 @@ class Terminal:
         with open(os.path.join(self.transcripts, name + ".out"), encoding="ascii") as expected:
             return expected.read()
 
-    def opening_and_first_prompt(self):
-        """What the screen must show before anything is typed."""
-        return screen_text(self.transcript("leave_at_once").split(PROMPT)[0] + PROMPT)
+    def expect_opening(self):
+        """The screen shows the name line, the introduction, the menu and the prompt, and no more."""
+        self.wait_for_prompt()
+        shown = self.child.before + PROMPT
+        opening = screen_text(self.transcript("leave_at_once").split(PROMPT)[0] + PROMPT)
+        check(shown == opening, f"screen before the first reply: {shown!r}")
 
     def wait_for_prompt(self):
         self.child.expect_exact(PROMPT)
@@ -56,6 +59,11 @@ class Terminal:
         self.child.close()
         return self.child.exitstatus, self.child.signalstatus
 
+    def leaves(self):
+        """The farewell comes next, and then the game ends with status 0."""
+        self.child.expect_exact("Do zobaczenia!\r\n")
+        check(self.ends() == (0, None), "the game did not end with status 0")
+
 
 def check(condition, message):
     if not condition:
@@ -64,9 +72,7 @@ def check(condition, message):
 
 def greeting_first(term):
     """The name line and the introduction come first, then the menu and the prompt."""
-    term.wait_for_prompt()
-    shown = term.child.before + PROMPT
-    check(shown == term.opening_and_first_prompt(), f"screen before the first reply: {shown!r}")
+    term.expect_opening()
 
 
 def prompt_before_reply(term):
@@ -88,8 +94,7 @@ def rest_then_report(term):
     term.child.expect_exact("Zycie: 10/10\r\natak: 2\r\nTlen: 98%\r\nMetal: 0/50\r\n")
     term.wait_for_prompt()
     term.type("0")
-    term.child.expect_exact("Do zobaczenia!\r\n")
-    check(term.ends() == (0, None), "the game did not end with status 0")
+    term.leaves()
 
 
 def blank_line_waits(term):
@@ -109,8 +114,7 @@ def ctrl_d_leaves(term):
     """Ctrl-D at the prompt ends the game with the farewell and status 0."""
     term.wait_for_prompt()
     term.child.sendeof()
-    term.child.expect_exact("Do zobaczenia!\r\n")
-    check(term.ends() == (0, None), "the game did not end with status 0")
+    term.leaves()
 
 
 def ctrl_c_interrupts(term):
@@ -125,18 +129,15 @@ def zero_ends_at_once(term):
     """Choice 0 ends the game at once, without waiting for another key."""
     term.wait_for_prompt()
     term.type("0")
-    term.child.expect_exact("Do zobaczenia!\r\n")
-    check(term.ends() == (0, None), "the game did not end with status 0")
+    term.leaves()
 
 
 def arguments_change_nothing(term):
     """Arguments on the command line change nothing: the screen is that of a plain game."""
-    term.wait_for_prompt()
+    term.expect_opening()
     term.type("0")
     term.child.expect(pexpect.EOF)
-    shown = term.opening_and_first_prompt() + term.child.before
-    expected = term.opening_and_first_prompt() + "0\r\n" + screen_text("Do zobaczenia!\n")
-    check(shown == expected, f"screen: {shown!r}")
+    check(term.child.before == "0\r\nDo zobaczenia!\r\n", f"screen: {term.child.before!r}")
     check(term.ends() == (0, None), "the game did not end with status 0")
 
 
